@@ -20,4 +20,20 @@ void RestoreAds(FileSystem& fs, const Account& account) {
   WritePatchState(fs, account, kStateClean);
 }
 
+bool IsRemovalComplete(FileSystem& fs, const Account& account) {
+  for (std::string_view name : AdFileTable) {
+    if (!fs.DirectoryExists(BlockerDir(account, name))) return false;
+  }
+  return true;
+}
+
+bool IsRestorationComplete(FileSystem& fs, const Account& account) {
+  for (std::string_view name : AdFileTable) {
+    if (fs.DirectoryExists(BlockerDir(account, name)) || fs.FileExists(BackupName(account, name))) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace vantorel

@@ -16,4 +16,11 @@ void RemoveAds(FileSystem& fs, const Account& account);
 // the state "1".
 void RestoreAds(FileSystem& fs, const Account& account);
 
+// Whether every entry reached the procedure's end state: after a removal, a
+// directory stands under each advertisement file's name (a file that was
+// never there ends blocked too); after a restoration, no directory stands
+// under any of the names and no backup is left.
+bool IsRemovalComplete(FileSystem& fs, const Account& account);
+bool IsRestorationComplete(FileSystem& fs, const Account& account);
+
 }  // namespace vantorel

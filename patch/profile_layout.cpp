@@ -30,6 +30,22 @@ std::string BlockerDirForDeletion(const Account& account, std::string_view file_
   return ProfilePath(account, ConcatTexts({"\\", file_name, "\\"}));
 }
 
+bool IsUsableMemberName(std::string_view member_name) {
+  constexpr std::string_view kForbidden = "\\/:*?\"<>|";
+  for (size_t i = 0; i < member_name.size(); ++i) {
+    auto byte = static_cast<unsigned char>(member_name[i]);
+    if (byte >= 0x81 && byte <= 0xFE) {
+      if (++i == member_name.size()) return false;
+      auto trail = static_cast<unsigned char>(member_name[i]);
+      if (trail < 0x40 || trail == 0x7F || trail == 0xFF) return false;
+    } else if (byte >= 0x80 || byte < 0x20 ||
+               kForbidden.find(static_cast<char>(byte)) != kForbidden.npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
 bool ProfileExists(FileSystem& fs, const Account& account) {
   return fs.FileExists(ProfileDir(account));
 }

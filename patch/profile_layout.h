@@ -44,6 +44,14 @@ std::string BlockerDir(const Account& account, std::string_view file_name);
 // The same directory with one closing "\", the form passed for deleting it.
 std::string BlockerDirForDeletion(const Account& account, std::string_view file_name);
 
+// False when the member name cannot be the tail of a folder name: it holds
+// one of \ / : * ? " < > |, a byte below 0x20, or a byte sequence that is not
+// code page 936 (a lead byte 0x81 to 0xFE takes a second byte 0x40 to 0xFE
+// other than 0x7F, which is never taken for one of those characters). Such a
+// name could leave the profiles folder, match another account's folder as a
+// wildcard, or be turned into one by the system's conversion.
+bool IsUsableMemberName(std::string_view member_name);
+
 bool ProfileExists(FileSystem& fs, const Account& account);
 bool MarkerExists(FileSystem& fs, const Account& account);
 std::string ReadPatchState(FileSystem& fs, const Account& account);

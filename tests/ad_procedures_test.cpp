@@ -3,8 +3,11 @@
 #include <iostream>
 
 #include "patch/ad_procedures.h"
+#include "patch/execute_command.h"
 #include "tests/support/disk.h"
+#include "tests/support/fake_window.h"
 #include "tests/support/recording_file_system.h"
+#include "tests/support/sample_profile.h"
 
 namespace vantorel {
 namespace {
@@ -14,35 +17,9 @@ using testing::KindOf;
 using testing::ListNames;
 using testing::ReadFileBytes;
 
-// Written out here rather than taken from the engine's table, so that a
-// wrong table shows.
-const std::vector<std::string> kAdFiles = {"chatAD.xml",     "chatBanner.xml", "friendBanner.xml",
-                                           "insideAD.xml",   "insideAD2.xml",  "tribeAD.xml",
-                                           "tribeBanner.xml"};
-
-std::string Original(const std::string& name) { return "<ad file=\"" + name + "\"/>"; }
-
-// A client installation with one account folder, wangwangdemo.
-class Profile {
- public:
-  Profile() {
-    EXPECT_TRUE(testing::MakeFolder(root_.path() + "\\profiles"));
-    EXPECT_TRUE(testing::MakeFolder(dir()));
-  }
-  Account account() const { return {root_.path(), "demo"}; }
-  std::string dir() const { return root_.path() + "\\profiles\\wangwangdemo"; }
-  std::string At(const std::string& name) const { return dir() + "\\" + name; }
-  void SeedAll() const {
-    for (const std::string& name : kAdFiles)
-      EXPECT_TRUE(testing::WriteFileBytes(At(name), Original(name)));
-  }
-  std::string State() const {
-    return SystemFileSystem().ReadIniValue(At("KVTR NoAD.ini"), "KVTR NoAD", "NoAD");
-  }
-
- private:
-  testing::TempFolder root_;
-};
+using testing::kAdFiles;
+using testing::Original;
+using Profile = testing::SampleProfile;
 
 class AdProcedures : public ::testing::Test {
  protected:
@@ -189,15 +166,17 @@ INSTANTIATE_TEST_SUITE_P(
                                 Entry::kOriginalFile, Entry::kOtherFile, Entry::kOriginalFile}),
     [](const ::testing::TestParamInfo<EntryCase>& param) { return std::string(param.param.what); });
 
-// What the execute button does with each action once its input checks
-// have passed.
+// The user's next press of the execute button, with one action chosen.
 void UserRemoves(FileSystem& fs, const Account& account) {
-  if (!MarkerExists(fs, account)) WritePatchState(fs, account, "1");
-  if (ReadPatchState(fs, account) == "1") RemoveAds(fs, account);
+  testing::FakeWindow window(true, false, std::string(account.install_dir),
+                             std::string(account.member_name));
+  ExecuteCommand(window, fs);
 }
 
 void UserRestores(FileSystem& fs, const Account& account) {
-  if (ReadPatchState(fs, account) == "2") RestoreAds(fs, account);
+  testing::FakeWindow window(false, true, std::string(account.install_dir),
+                             std::string(account.member_name));
+  ExecuteCommand(window, fs);
 }
 
 TEST(CutOff, AtAnyStepNoAdvertisementFileIsLost) {
@@ -221,18 +200,12 @@ TEST(CutOff, AtAnyStepNoAdvertisementFileIsLost) {
           UserRemoves(fs, profile.account());
         }
         ++cases;
-        bool all_there = true;
-        for (const std::string& name : kAdFiles) {
-          bool kept = ReadFileBytes(profile.At(name)) == Original(name) ||
-                      ReadFileBytes(profile.At(name + ".KVTR")) == Original(name);
-          if (!kept) {
-            all_there = false;
-            ADD_FAILURE() << (restoring ? "restoration" : "removal") << " cut off after " << k
-                          << " steps, then " << (same_again ? "the same" : "the opposite")
-                          << " action: " << name << " is lost";
-          }
+        if (!profile.NothingLost()) {
+          ++lost;
+          ADD_FAILURE() << (restoring ? "restoration" : "removal") << " cut off after " << k
+                        << " steps, then " << (same_again ? "the same" : "the opposite")
+                        << " action: a file is lost";
         }
-        if (!all_there) ++lost;
       }
     }
   }

@@ -4,6 +4,7 @@
 // platform has its implementation, like the program's own file operations.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,5 +43,27 @@ std::string CurrentFolder();
 bool ChangeFolder(std::string_view path);
 // Removes a whole tree for the tests' own cleaning, read-only files too.
 void RemoveAll(std::string_view path);
+
+// Every entry under `dir`, by its path relative to `dir`: "<dir>" for a
+// directory, the bytes for a file. For comparing a tree before and after.
+std::map<std::string, std::string> Snapshot(std::string_view dir);
+
+// Code page 936 bytes as UTF-8, converted by the platform (iconv on POSIX,
+// MultiByteToWideChar on Windows), so that tests can state texts in UTF-8.
+std::string Cp936ToUtf8(std::string_view bytes);
+
+// Keeps a file open so that it cannot be renamed or deleted, as a running
+// client holding it does; false on platforms without such locks.
+class FileLock {
+ public:
+  explicit FileLock(std::string_view path);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  bool held() const { return handle_ != nullptr; }
+
+ private:
+  void* handle_ = nullptr;
+};
 
 }  // namespace vantorel::testing

@@ -92,3 +92,26 @@ void RemoveAll(std::string_view path) {
 }
 
 }  // namespace vantorel::testing
+
+#include <iconv.h>
+
+namespace vantorel::testing {
+
+std::string Cp936ToUtf8(std::string_view bytes) {
+  iconv_t convert = iconv_open("UTF-8", "CP936");
+  if (convert == reinterpret_cast<iconv_t>(-1)) return "<no iconv>";
+  std::string in(bytes), out(bytes.size() * 4 + 4, '\0');
+  char* in_at = in.data();
+  char* out_at = out.data();
+  size_t in_left = in.size(), out_left = out.size();
+  size_t done = iconv(convert, &in_at, &in_left, &out_at, &out_left);
+  iconv_close(convert);
+  if (done == static_cast<size_t>(-1)) return "<not code page 936>";
+  out.resize(out.size() - out_left);
+  return out;
+}
+
+FileLock::FileLock(std::string_view) {}
+FileLock::~FileLock() {}
+
+}  // namespace vantorel::testing

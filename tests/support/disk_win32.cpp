@@ -122,3 +122,33 @@ void RemoveAll(std::string_view path) {
 }
 
 }  // namespace vantorel::testing
+
+namespace vantorel::testing {
+
+std::string Cp936ToUtf8(std::string_view bytes) {
+  if (bytes.empty()) return {};
+  int n = static_cast<int>(bytes.size());
+  int wide_size = MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes.data(), n, nullptr, 0);
+  if (wide_size == 0) return "<not code page 936>";
+  std::wstring wide(wide_size, L'\0');
+  MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, bytes.data(), n, wide.data(), wide_size);
+  int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, nullptr, 0, nullptr, nullptr);
+  std::string out(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_size, out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+// Read and write sharing only: without FILE_SHARE_DELETE the file can be
+// neither renamed nor deleted while it is open.
+FileLock::FileLock(std::string_view path) {
+  HANDLE file =
+      CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file != INVALID_HANDLE_VALUE) handle_ = file;
+}
+
+FileLock::~FileLock() {
+  if (handle_ != nullptr) CloseHandle(static_cast<HANDLE>(handle_));
+}
+
+}  // namespace vantorel::testing
