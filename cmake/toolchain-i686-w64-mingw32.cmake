@@ -1,13 +1,5 @@
 # Cross-compiling for Windows with mingw-w64's posix-thread compilers, which
-# Debian's GoogleTest needs.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32 "$ENV{VANTOREL_DEPS}/i686-w64-mingw32"
-    /opt/vantorel-deps/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Debian's GoogleTest needs: the tests and the libraries under them.
+set(VANTOREL_TRIPLET i686-w64-mingw32)
+set(VANTOREL_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

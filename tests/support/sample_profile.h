@@ -2,6 +2,8 @@
 // wangwangdemo, to run the engine on.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
