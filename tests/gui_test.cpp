@@ -50,14 +50,8 @@ class Program : public ::testing::Test {
   }
   // The folder browser: the program's one dialog that is not a message box.
   HWND WaitForFolderBrowser() {
-    return testing::WaitForWindow([&]() -> HWND {
-      for (HWND candidate = FindWindowA("#32770", nullptr); candidate;
-           candidate = FindWindowExA(nullptr, candidate, "#32770", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(candidate, &owner);
-        if (owner == driver_.process_id() && IsWindowVisible(candidate)) return candidate;
-      }
-      return nullptr;
+    return testing::WaitForWindow([&] {
+      return testing::FindTopLevelWindow("#32770", driver_.process_id(), IsWindowVisible);
     });
   }
   bool Checked(int index) {

@@ -220,15 +220,8 @@ TEST(OpenWebPage, ReachesTheRegisteredBrowser) {
 TEST(BrowseForFolder, CancelAnswersTheEmptyText) {
   const std::string title = "Pick";
   std::thread watcher([&] {
-    HWND dialog = testing::WaitForWindow([&]() -> HWND {
-      HWND found = nullptr;
-      for (HWND candidate = FindWindowA("#32770", nullptr); candidate;
-           candidate = FindWindowExA(nullptr, candidate, "#32770", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(candidate, &owner);
-        if (owner == GetCurrentProcessId() && IsWindowVisible(candidate)) found = candidate;
-      }
-      return found;
+    HWND dialog = testing::WaitForWindow([] {
+      return testing::FindTopLevelWindow("#32770", GetCurrentProcessId(), IsWindowVisible);
     });
     if (dialog) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });

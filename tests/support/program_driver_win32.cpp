@@ -110,27 +110,8 @@ bool ProgramDriver::StartFakeClient(const std::string& image_name) {
 
 bool ProgramDriver::Launch() { return Start(WinePathOf(VANTOREL_EXE), process_); }
 
-namespace {
-struct MainWindowSearch {
-  DWORD process_id;
-  HWND found;
-};
-BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<MainWindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->process_id && ClassName(window) == "VantorelMainWindow") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND ProgramDriver::FindMainWindow() const {
-  MainWindowSearch search{process_.dwProcessId, nullptr};
-  EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindTopLevelWindow("VantorelMainWindow", process_.dwProcessId);
 }
 
 HWND ProgramDriver::WaitForReadyWindow() {

@@ -16,6 +16,11 @@ HWND WaitForWindow(const std::function<HWND()>& find, DWORD timeout_ms = 10000);
 // Waits up to `timeout_ms` for `done` to answer true; answers the last answer.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeout_ms = 10000);
 
+// The first top-level window of the process `process_id` (0: any process)
+// of class `window_class` for which `accept` (if given) answers true.
+HWND FindTopLevelWindow(std::string_view window_class, DWORD process_id,
+                        const std::function<bool(HWND)>& accept = nullptr);
+
 // A visible top-level dialog (class #32770) of the process `process_id`
 // (0: any process) whose caption is `title`.
 HWND FindDialog(std::string_view title, DWORD process_id = 0);

@@ -20,18 +20,19 @@ HWND WaitForWindow(const std::function<HWND()>& find, DWORD timeout_ms) {
 }
 
 namespace {
-struct DialogSearch {
-  std::string title;
+struct TopLevelSearch {
+  std::string_view window_class;
   DWORD process_id;
+  const std::function<bool(HWND)>& accept;
   HWND found;
 };
 
-BOOL CALLBACK MatchDialog(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<DialogSearch*>(data);
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<TopLevelSearch*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if ((search->process_id == 0 || owner == search->process_id) && IsWindowVisible(window) &&
-      ClassName(window) == "#32770" && WindowText(window) == search->title) {
+  if ((search->process_id == 0 || owner == search->process_id) &&
+      ClassName(window) == search->window_class && (!search->accept || search->accept(window))) {
     search->found = window;
     return FALSE;
   }
@@ -44,10 +45,17 @@ BOOL CALLBACK Collect(HWND window, LPARAM data) {
 }
 }  // namespace
 
-HWND FindDialog(std::string_view title, DWORD process_id) {
-  DialogSearch search{std::string(title), process_id, nullptr};
-  EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+HWND FindTopLevelWindow(std::string_view window_class, DWORD process_id,
+                        const std::function<bool(HWND)>& accept) {
+  TopLevelSearch search{window_class, process_id, accept, nullptr};
+  EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindDialog(std::string_view title, DWORD process_id) {
+  return FindTopLevelWindow("#32770", process_id, [&](HWND window) {
+    return IsWindowVisible(window) && WindowText(window) == title;
+  });
 }
 
 std::string WindowText(HWND window) {
