@@ -82,11 +82,6 @@ std::vector<std::string> SearchEntries(std::string_view path) {
   return found;
 }
 
-bool IsDirectoryNoFollow(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool IsDirectoryFollow(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -94,36 +89,47 @@ bool IsDirectoryFollow(const std::string& path) {
 
 // Windows refuses to delete a read-only file; without a write bit a file is
 // read-only here too, whoever runs the program.
-bool IsReadOnly(const std::string& path) {
-  struct stat st;
-  return lstat(path.c_str(), &st) == 0 && !S_ISLNK(st.st_mode) &&
-         (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+bool IsReadOnlyMode(mode_t mode) {
+  return !S_ISLNK(mode) && (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-void EmptyDirectory(const std::string& dir) {
+bool IsReadOnly(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0 && IsReadOnlyMode(st.st_mode);
+}
+
+// Removes everything inside the open directory `dir` (and closes it). The
+// listing is taken whole before anything is deleted; every name is reached
+// relative to its directory, and links are never followed.
+void EmptyDirectory(int dir) {
   struct Entry {
-    std::string path;
-    bool is_directory;
+    std::string name;
+    mode_t mode;
   };
   std::vector<Entry> entries;
-  DIR* listing = opendir(dir.c_str());
-  if (listing == nullptr) return;
+  DIR* listing = fdopendir(dir);
+  if (listing == nullptr) {
+    close(dir);
+    return;
+  }
   while (dirent* entry = readdir(listing)) {
     std::string_view name = entry->d_name;
     if (name == "." || name == "..") continue;
-    std::string path = dir + "/" + entry->d_name;
-    entries.push_back({path, IsDirectoryNoFollow(path)});
-  }
-  closedir(listing);
-
-  for (const Entry& entry : entries) {
-    if (entry.is_directory) {
-      EmptyDirectory(entry.path);
-      rmdir(entry.path.c_str());
-    } else if (!IsReadOnly(entry.path)) {
-      unlink(entry.path.c_str());  // a symbolic link goes as a link
+    struct stat st;
+    if (fstatat(dir, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+      entries.push_back({entry->d_name, st.st_mode});
     }
   }
+  for (const Entry& entry : entries) {
+    if (S_ISDIR(entry.mode)) {
+      int inner = openat(dir, entry.name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+      if (inner >= 0) EmptyDirectory(inner);
+      unlinkat(dir, entry.name.c_str(), AT_REMOVEDIR);
+    } else if (!IsReadOnlyMode(entry.mode)) {
+      unlinkat(dir, entry.name.c_str(), 0);  // a symbolic link goes as a link
+    }
+  }
+  closedir(listing);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
@@ -229,7 +235,8 @@ class PosixFileSystem final : public FileSystem {
       // A directory link goes as a link, as RemoveDirectoryA takes it.
       return IsDirectoryFollow(bare) && unlink(bare.c_str()) == 0;
     }
-    EmptyDirectory(bare);
+    int dir_fd = open(bare.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (dir_fd >= 0) EmptyDirectory(dir_fd);
     return rmdir(bare.c_str()) == 0;
   }
 
