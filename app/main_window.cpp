@@ -43,13 +43,6 @@ bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 }  // namespace
 
-const ControlRow& RowOf(Control name) {
-  for (const ControlRow& row : kControls) {
-    if (row.name == name) return row;
-  }
-  return kControls.front();
-}
-
 MainWindow::~MainWindow() {
   if (window_ != nullptr) DestroyWindow(window_);
   if (credit_font_ != nullptr) DeleteObject(credit_font_);

@@ -90,6 +90,11 @@ inline constexpr std::array<ControlRow, 18> kControls = {{
     // clang-format on
 }};
 
-const ControlRow& RowOf(Control name);
+constexpr const ControlRow& RowOf(Control name) {
+  for (const ControlRow& row : kControls) {
+    if (row.name == name) return row;
+  }
+  return kControls.front();  // MainWindow itself has no row
+}
 
 }  // namespace vantorel
