@@ -102,6 +102,7 @@ Samples TimeTreeRemoval(const std::string& root, int entries, int runs, bool ref
     std::string dir =
         root + "\\t" + std::to_string(entries) + (reference ? "r" : "e") + std::to_string(r);
     LayTree(dir, entries / 100);
+    FlushFileSystem();
     double start = Seconds();
     if (reference) {
       ReferenceDeleteTree(NativePath(dir));
@@ -160,7 +161,8 @@ void TreeRemoval(int small_runs, int large_runs, int large_reference_runs,
   long shallow = chain(5), deep = chain(100);
   Row("RemoveDirectoryTree, peak memory by depth", kLayer,
       "depth 100: " + std::to_string(deep) + " KiB", "depth 5: " + std::to_string(shallow) + " KiB",
-      "+" + std::to_string(deep - shallow) + " KiB", "about the same", deep - shallow < 512);
+      (deep >= shallow ? "+" : "") + std::to_string(deep - shallow) + " KiB", "about the same",
+      deep - shallow < 512);
 }
 
 }  // namespace

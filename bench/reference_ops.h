@@ -16,6 +16,12 @@ void BareRemoveAndRestore(const std::string& dir);
 // (FO_DELETE) on Windows.
 void ReferenceDeleteTree(const std::string& dir);
 
+// Writes what the file system still holds in memory to disk, so that a
+// timed deletion does not also pay for the writing of the tree it deletes.
+// sync() on POSIX; nothing on Windows, which has no such call for a whole
+// volume short of opening it, and where the figures are the calls themselves.
+void FlushFileSystem();
+
 // Runs this program again with the given arguments and answers the child's
 // peak memory in KiB: its resident set from wait4 on POSIX; on Windows, where
 // a finished process no longer reports it, the exit code of a child that

@@ -109,4 +109,6 @@ long ChildPeakMemoryKiB(const std::string& self, const std::string& arguments) {
 
 int OwnPeakMemoryKiB() { return 0; }
 
+void FlushFileSystem() { sync(); }
+
 }  // namespace vantorel::bench
