@@ -1,5 +1,7 @@
 #include "app/label.h"
 
+#include "app/child_window.h"
+
 #include <string>
 
 namespace vantorel {
@@ -108,10 +110,8 @@ bool RegisterLabelClass(HINSTANCE instance) {
 
 HWND CreateLabel(HWND parent, int id, const char* text, RECT place, LabelLook* look,
                  HINSTANCE instance) {
-  return CreateWindowExA(0, look->frame ? kGroupBoxClass : kLabelClass, text,
-                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, look);
+  return CreateChildWindow(0, look->frame ? kGroupBoxClass : kLabelClass, text, WS_CLIPSIBLINGS,
+                           place, parent, id, look, instance);
 }
 
 }  // namespace vantorel

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/child_window.h"
 #include "app/picture_button.h"
 #include "app/window_bindings.h"
 #include "platform/system.h"
@@ -89,12 +90,11 @@ void MainWindow::CreateControls() {
 
   for (const ControlRow& row : kControls) {
     const RECT place = PlaceInWindow(row);
-    const int width = place.right - place.left, height = place.bottom - place.top;
     const std::string text(row.text);
-    const auto menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(row.name)));
+    const int id = IdOf(row.name);
     // Every control clips against those above it; the radio buttons are the
     // only two controls of one group.
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD style = WS_CLIPSIBLINGS;
     if (row.name != Control::恢复单选框) style |= WS_GROUP;
     HWND control = nullptr;
     switch (row.kind) {
@@ -105,28 +105,27 @@ void MainWindow::CreateControls() {
         look.engraved = row.look == Look::kEngraved;
         look.link = row.look == Look::kLink;
         look.frame = row.kind == Kind::kGroupBox;
-        control = CreateLabel(window_, IdOf(row.name), text.c_str(), place, &look, instance_);
+        control = CreateLabel(window_, id, text.c_str(), place, &look, instance_);
         break;
       }
       case Kind::kEditBox:
-        control = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
-                                  style | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, place.left,
-                                  place.top, width, height, window_, menu, instance_, nullptr);
+        control = CreateChildWindow(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
+                                    style | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, place, window_,
+                                    id, nullptr, instance_);
         break;
       case Kind::kPushButton:
-        control = CreateWindowExA(
+        control = CreateChildWindow(
             0, "BUTTON", text.c_str(),
-            style | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, place.left,
-            place.top, width, height, window_, menu, instance_, nullptr);
+            style | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, place,
+            window_, id, nullptr, instance_);
         break;
       case Kind::kRadioButton:
-        control = CreateWindowExA(0, "BUTTON", text.c_str(),
-                                  style | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER,
-                                  place.left, place.top, width, height, window_, menu, instance_,
-                                  nullptr);
+        control = CreateChildWindow(0, "BUTTON", text.c_str(),
+                                    style | WS_TABSTOP | BS_AUTORADIOBUTTON | BS_LEFT | BS_VCENTER,
+                                    place, window_, id, nullptr, instance_);
         break;
       case Kind::kPictureButton:
-        control = CreatePictureButton(window_, IdOf(row.name), place, &banner_, instance_);
+        control = CreatePictureButton(window_, id, place, &banner_, instance_);
         break;
     }
     controls_[Index(row.name)] = control;

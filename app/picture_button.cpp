@@ -1,5 +1,7 @@
 #include "app/picture_button.h"
 
+#include "app/child_window.h"
+
 namespace vantorel {
 namespace {
 
@@ -64,10 +66,8 @@ bool RegisterPictureButtonClass(HINSTANCE instance) {
 
 HWND CreatePictureButton(HWND parent, int id, RECT place, const Picture* picture,
                          HINSTANCE instance) {
-  return CreateWindowExA(0, kPictureButtonClass, "", WS_CHILD | WS_VISIBLE, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                         const_cast<Picture*>(picture));
+  return CreateChildWindow(0, kPictureButtonClass, "", 0, place, parent, id,
+                           const_cast<Picture*>(picture), instance);
 }
 
 }  // namespace vantorel

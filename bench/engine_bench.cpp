@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "bench/measure.h"
 #include "bench/reference_ops.h"
 #include "patch/ad_procedures.h"
+#include "patch/profile_layout.h"
 #include "platform/file_system.h"
 #include "tests/support/disk.h"
 #include "tests/support/recording_file_system.h"
@@ -16,14 +18,14 @@
 namespace vantorel::bench {
 namespace {
 
+// The engine's seven file names, as texts to compose paths with.
+const std::vector<std::string> kFiles(AdFileTable.begin(), AdFileTable.end());
+
 #ifdef _WIN32
 constexpr const char* kLayer = "Win32 (Wine)";
 #else
 constexpr const char* kLayer = "POSIX";
 #endif
-
-const char* const kFiles[] = {"chatAD.xml",    "chatBanner.xml", "friendBanner.xml", "insideAD.xml",
-                              "insideAD2.xml", "tribeAD.xml",    "tribeBanner.xml"};
 
 // A fresh profile folder with the seven files and the marker at "1".
 std::string LayProfile(const std::string& root, int n) {
@@ -32,7 +34,7 @@ std::string LayProfile(const std::string& root, int n) {
   testing::MakeFolder(install + "\\profiles");
   std::string dir = install + "\\profiles\\wangwangdemo";
   testing::MakeFolder(dir);
-  for (const char* name : kFiles) testing::WriteFileBytes(dir + "\\" + name, "<ad/>");
+  for (const std::string& name : kFiles) testing::WriteFileBytes(dir + "\\" + name, "<ad/>");
   testing::WriteFileBytes(dir + "\\KVTR NoAD.ini", "[KVTR NoAD]\r\nNoAD=1\r\n");
   return install;
 }

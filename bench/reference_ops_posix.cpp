@@ -13,14 +13,15 @@
 
 #include "bench/measure.h"
 #include "bench/reference_ops.h"
+#include "patch/profile_layout.h"
 
 extern char** environ;
 
 namespace vantorel::bench {
 namespace {
 
-const char* const kFiles[] = {"chatAD.xml",    "chatBanner.xml", "friendBanner.xml", "insideAD.xml",
-                              "insideAD2.xml", "tribeAD.xml",    "tribeBanner.xml"};
+// The engine's seven file names, as texts to compose paths with.
+const std::vector<std::string> kFiles(AdFileTable.begin(), AdFileTable.end());
 
 void WriteMarker(const std::string& marker, const char* value) {
   // The INI layer reads the file, then replaces it through a temporary one.
@@ -74,14 +75,14 @@ double Seconds() {
 
 void BareRemoveAndRestore(const std::string& dir) {
   const std::string marker = dir + "/KVTR NoAD.ini";
-  for (const char* name : kFiles) {
+  for (const std::string& name : kFiles) {
     renameat2(AT_FDCWD, (dir + "/" + name).c_str(), AT_FDCWD, (dir + "/" + name + ".KVTR").c_str(),
               RENAME_NOREPLACE);
   }
-  for (const char* name : kFiles) mkdir((dir + "/" + name).c_str(), 0777);
+  for (const std::string& name : kFiles) mkdir((dir + "/" + name).c_str(), 0777);
   WriteMarker(marker, "2");
-  for (const char* name : kFiles) RemoveBlocker(dir + "/" + name);
-  for (const char* name : kFiles) {
+  for (const std::string& name : kFiles) RemoveBlocker(dir + "/" + name);
+  for (const std::string& name : kFiles) {
     renameat2(AT_FDCWD, (dir + "/" + name + ".KVTR").c_str(), AT_FDCWD, (dir + "/" + name).c_str(),
               RENAME_NOREPLACE);
   }

@@ -8,12 +8,13 @@
 
 #include "bench/measure.h"
 #include "bench/reference_ops.h"
+#include "patch/profile_layout.h"
 
 namespace vantorel::bench {
 namespace {
 
-const char* const kFiles[] = {"chatAD.xml",    "chatBanner.xml", "friendBanner.xml", "insideAD.xml",
-                              "insideAD2.xml", "tribeAD.xml",    "tribeBanner.xml"};
+// The engine's seven file names, as texts to compose paths with.
+const std::vector<std::string> kFiles(AdFileTable.begin(), AdFileTable.end());
 
 std::string Full(const std::string& path) {
   std::string full(MAX_PATH, '\0');
@@ -48,13 +49,13 @@ double Seconds() {
 
 void BareRemoveAndRestore(const std::string& dir) {
   const std::string marker = dir + "\\KVTR NoAD.ini";
-  for (const char* name : kFiles) {
+  for (const std::string& name : kFiles) {
     MoveFileA((dir + "\\" + name).c_str(), (dir + "\\" + name + ".KVTR").c_str());
   }
-  for (const char* name : kFiles) CreateDirectoryA((dir + "\\" + name).c_str(), nullptr);
+  for (const std::string& name : kFiles) CreateDirectoryA((dir + "\\" + name).c_str(), nullptr);
   WritePrivateProfileStringA("KVTR NoAD", "NoAD", "2", Full(marker).c_str());
-  for (const char* name : kFiles) RemoveBlocker(dir + "\\" + name + "\\");
-  for (const char* name : kFiles) {
+  for (const std::string& name : kFiles) RemoveBlocker(dir + "\\" + name + "\\");
+  for (const std::string& name : kFiles) {
     MoveFileA((dir + "\\" + name + ".KVTR").c_str(), (dir + "\\" + name).c_str());
   }
   WritePrivateProfileStringA("KVTR NoAD", "NoAD", "1", Full(marker).c_str());
