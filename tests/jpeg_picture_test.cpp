@@ -6,7 +6,7 @@
 namespace vantorel {
 namespace {
 
-// The banner, copied beside the tests by the build.
+// The banner, copied beside the tests by the build; ctest runs them there.
 std::string Banner() { return testing::ReadFileBytes("banner.jpg").value_or(""); }
 
 TEST(DecodeJpeg, DecodesTheBanner) {
