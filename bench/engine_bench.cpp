@@ -39,16 +39,6 @@ std::string LayProfile(const std::string& root, int n) {
   return install;
 }
 
-// The bare calls take the platform's own path form.
-std::string NativePath(std::string path) {
-#ifndef _WIN32
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-#endif
-  return path;
-}
-
 void RemoveAndRestore(int runs) {
   testing::TempFolder root;
   FileSystem& fs = SystemFileSystem();
@@ -78,7 +68,7 @@ void RemoveAndRestore(int runs) {
     RemoveAds(fs, {a, "demo"});
     RestoreAds(fs, {a, "demo"});
     engine.Add((Seconds() - start) * 1e3);
-    std::string dir = NativePath(b + "\\profiles\\wangwangdemo");
+    std::string dir = b + "\\profiles\\wangwangdemo";
     start = Seconds();
     BareRemoveAndRestore(dir);
     bare.Add((Seconds() - start) * 1e3);
@@ -107,7 +97,7 @@ Samples TimeTreeRemoval(const std::string& root, int entries, int runs, bool ref
     FlushFileSystem();
     double start = Seconds();
     if (reference) {
-      ReferenceDeleteTree(NativePath(dir));
+      ReferenceDeleteTree(dir);
     } else {
       SystemFileSystem().RemoveDirectoryTree(dir);
     }

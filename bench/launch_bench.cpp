@@ -12,38 +12,10 @@
 
 #include "bench/measure.h"
 #include "tests/support/disk.h"
+#include "tests/support/windows_ui.h"
 
 namespace vantorel::bench {
 namespace {
-
-std::string WindowsPath(std::string posix) {
-  for (char& c : posix) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + posix;
-}
-
-struct Search {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchVisible(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->process_id && IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND TopLevelOf(DWORD process_id) {
-  Search search{process_id, nullptr};
-  EnumWindows(MatchVisible, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 HWND FocusOf(DWORD thread_id) {
   GUITHREADINFO info = {};
@@ -52,7 +24,8 @@ HWND FocusOf(DWORD thread_id) {
 }
 
 bool ProgramReady(const PROCESS_INFORMATION& process) {
-  HWND window = TopLevelOf(process.dwProcessId);
+  HWND window =
+      testing::FindTopLevelWindow("VantorelMainWindow", process.dwProcessId, IsWindowVisible);
   if (window == nullptr) return false;
   HWND folder = GetDlgItem(window, 103), member = GetDlgItem(window, 116);
   DWORD_PTR length = 0;
@@ -61,7 +34,7 @@ bool ProgramReady(const PROCESS_INFORMATION& process) {
 }
 
 bool FloorReady(const PROCESS_INFORMATION& process) {
-  HWND window = TopLevelOf(process.dwProcessId);
+  HWND window = testing::FindTopLevelWindow("FloorWindow", process.dwProcessId, IsWindowVisible);
   HWND focus = FocusOf(process.dwThreadId);
   return window != nullptr && focus != nullptr && GetParent(focus) == window;
 }
@@ -143,9 +116,9 @@ int main() {
   }
   vantorel::testing::TempFolder install;
   SetUninstallEntry(install.path(), true);
-  const std::string program = WindowsPath(VANTOREL_EXE);
-  const std::string floors[] = {WindowsPath(VANTOREL_FLOOR_EXE),
-                                WindowsPath(VANTOREL_FLOOR_DLLS_EXE)};
+  const std::string program = vantorel::testing::WinePathOf(VANTOREL_EXE);
+  const std::string floors[] = {vantorel::testing::WinePathOf(VANTOREL_FLOOR_EXE),
+                                vantorel::testing::WinePathOf(VANTOREL_FLOOR_DLLS_EXE)};
   Samples program_ms, program_kib, floor_ms[2], floor_kib[2];
   // One unmeasured start of each warms the caches; then they take turns.
   Measure(program, ProgramReady);

@@ -1,6 +1,7 @@
 // What the engine's figures are measured against: the same system calls
 // without the engine, and the platform's own way of deleting a tree. One
-// implementation per platform, like the program's disk operations.
+// implementation per platform, like the program's disk operations; paths
+// are in the program's form ("\" separators), as the engine takes them.
 #pragma once
 
 #include <string>

@@ -14,6 +14,7 @@
 #include "bench/measure.h"
 #include "bench/reference_ops.h"
 #include "patch/profile_layout.h"
+#include "platform/posix_path.h"
 
 extern char** environ;
 
@@ -73,7 +74,8 @@ double Seconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
-void BareRemoveAndRestore(const std::string& dir) {
+void BareRemoveAndRestore(const std::string& program_path) {
+  const std::string dir = ToPosixPath(program_path);
   const std::string marker = dir + "/KVTR NoAD.ini";
   for (const std::string& name : kFiles) {
     renameat2(AT_FDCWD, (dir + "/" + name).c_str(), AT_FDCWD, (dir + "/" + name + ".KVTR").c_str(),
@@ -91,7 +93,7 @@ void BareRemoveAndRestore(const std::string& dir) {
 
 void ReferenceDeleteTree(const std::string& dir) {
   rusage usage;
-  Spawn({"rm", "-rf", dir}, &usage);
+  Spawn({"rm", "-rf", ToPosixPath(dir)}, &usage);
 }
 
 long ChildPeakMemoryKiB(const std::string& self, const std::string& arguments) {

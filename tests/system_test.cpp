@@ -87,12 +87,6 @@ TEST_F(RegistryFixture, ReadsStringsAndAnswersEmptyForEverythingElse) {
   EXPECT_EQ(ReadRegistryText(HKEY_LOCAL_MACHINE, "no separator"), "");
 }
 
-std::string HereFolder() {
-  std::string path(MAX_PATH, '\0');
-  path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
-  return path.substr(0, path.rfind('\\'));
-}
-
 TEST(ListProcessNames, ListsThisProcessAndAStartedClient) {
   std::vector<std::string> names = ListProcessNames();
   EXPECT_NE(std::find(names.begin(), names.end(), "system_tests.exe"), names.end());
@@ -100,7 +94,7 @@ TEST(ListProcessNames, ListsThisProcessAndAStartedClient) {
 
   testing::TempFolder folder;
   const std::string client = folder.path() + "\\AliIM.exe";
-  ASSERT_TRUE(CopyFileA((HereFolder() + "\\idle.exe").c_str(), client.c_str(), TRUE));
+  ASSERT_TRUE(CopyFileA((testing::ProgramFolder() + "\\idle.exe").c_str(), client.c_str(), TRUE));
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};

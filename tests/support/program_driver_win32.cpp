@@ -10,12 +10,6 @@ constexpr char kUninstallKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\阿里旺旺2010Beta1";
 constexpr char kTitle[] = "温馨提示：";
 
-std::string HereFolder() {
-  std::string path(MAX_PATH, '\0');
-  path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
-  return path.substr(0, path.rfind('\\'));
-}
-
 void EndProcess(PROCESS_INFORMATION& process) {
   if (process.hProcess == nullptr) return;
   if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
@@ -104,7 +98,7 @@ void ProgramDriver::SetUninstallEntry(const UninstallEntry& entry) {
 
 bool ProgramDriver::StartFakeClient(const std::string& image_name) {
   const std::string client = scratch_.path() + "\\" + image_name;
-  return CopyFileA((HereFolder() + "\\idle.exe").c_str(), client.c_str(), FALSE) &&
+  return CopyFileA((ProgramFolder() + "\\idle.exe").c_str(), client.c_str(), FALSE) &&
          Start(client, client_);
 }
 

@@ -33,6 +33,9 @@ std::vector<HWND> Children(HWND window);
 std::string MessageBoxText(HWND box);
 bool MessageBoxHasIcon(HWND box);
 
+// The folder of the running test program, without a closing "\".
+std::string ProgramFolder();
+
 // The Windows form of a POSIX path in the Wine prefix's Z: drive.
 std::string WinePathOf(std::string_view posix_path);
 

@@ -100,6 +100,12 @@ bool MessageBoxHasIcon(HWND box) {
   return false;
 }
 
+std::string ProgramFolder() {
+  std::string path(MAX_PATH, '\0');
+  path.resize(GetModuleFileNameA(nullptr, path.data(), MAX_PATH));
+  return path.substr(0, path.rfind('\\'));
+}
+
 std::string WinePathOf(std::string_view posix_path) {
   std::string path = "Z:" + std::string(posix_path);
   for (char& c : path) {
